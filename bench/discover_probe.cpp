@@ -4,6 +4,7 @@
 //
 // Exit status 0 when at least two announce frames arrived.
 #include "frame.h"
+#include "options.h"
 
 #include <arpa/inet.h>
 #include <linux/if_ether.h>
